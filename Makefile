@@ -1,0 +1,42 @@
+# Front door of the build. Every target installs what it needs first.
+#   make        build the native and the Windows programs
+#   make test   run every test (native, and the Windows build under Wine)
+#   make run    open the calculator under Wine
+#   make bench  run the benchmarks and write BENCHMARKS.md
+#   make fuzz   run the fuzzer: make fuzz SECONDS=1200
+
+BUILD   := build
+NATIVE  := $(BUILD)/native
+WINDOWS := $(BUILD)/windows
+JOBS    ?= $(shell nproc)
+SECONDS ?= 60
+
+.PHONY: all deps native windows test test-native test-windows run bench fuzz clean
+
+all: native windows
+
+deps:
+	@scripts/install-deps.sh base
+
+native: deps
+	@cmake -S . -B $(NATIVE) -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build $(NATIVE) -j $(JOBS)
+
+windows: deps
+	@cmake -S . -B $(WINDOWS) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake >/dev/null
+	@cmake --build $(WINDOWS) -j $(JOBS)
+
+test: test-native test-windows
+
+test-native: native
+	ctest --test-dir $(NATIVE) --output-on-failure -j $(JOBS)
+
+# The window tests need an X display; one virtual display serves the run.
+test-windows: windows
+	scripts/with-display ctest --test-dir $(WINDOWS) --output-on-failure -j $(JOBS)
+
+run: windows
+	scripts/run-calculator.sh $(WINDOWS)
+
+clean:
+	rm -rf $(BUILD)

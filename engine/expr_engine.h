@@ -1,0 +1,94 @@
+// The expression engine: tables of named functions and operators, and the
+// state of one evaluation. Portable C++: no platform header may appear here.
+#pragma once
+
+#include <cstdint>
+#include <list>
+#include <map>
+#include <string>
+#include <string_view>
+
+// Kind tags of a token. A token's kind is told by comparing its tag text.
+inline constexpr std::string_view TAG_NUMBER = "Pd";
+inline constexpr std::string_view TAG_FUNCTION = "P11SOperator41";
+inline constexpr std::string_view TAG_OPERATOR = "P11SOperator42";
+
+// One element of a postfix list. A number token owns the double that pData
+// points to; function and operator tokens point into the engine's tables.
+struct SToken {
+    std::string_view strType;
+    void* pData;
+};
+
+using TokenList = std::list<SToken>;
+
+// A named one-argument function.
+struct SOperator41 {
+    int32_t nOperands;
+    int32_t nPriority;
+    std::string strCall;
+    std::string strName;
+    std::u16string wstrHint;
+    double (*pfnCompute)(double);
+};
+
+// A two-argument operator; pfnCompute takes (left, right).
+struct SOperator42 {
+    int32_t nOperands;
+    int32_t nPriority;
+    std::string strCall;
+    std::string strName;
+    std::u16string wstrHint;
+    double (*pfnCompute)(double, double);
+};
+
+// Node-based maps keep every record at a fixed address, which tokens rely on.
+// std::less<> allows lookups by string_view without building a key string.
+using FunctionTable = std::map<std::string, SOperator41, std::less<>>;
+using OperatorTable = std::map<std::string, SOperator42, std::less<>>;
+
+struct SExprEngine {
+    TokenList lstTokens;
+    FunctionTable mapFunctions;
+    OperatorTable mapOperators;
+    std::string strExpression;
+    std::string strTrace;
+    double dResult = 0.0;
+    uint8_t bError = 0;
+
+    SExprEngine() = default;
+    SExprEngine(const SExprEngine&) = delete;
+    SExprEngine& operator=(const SExprEngine&) = delete;
+    ~SExprEngine();
+};
+
+bool RegisterFunction(SExprEngine& engine, const std::string& strName,
+                      const std::u16string& wstrHint, double (*pfnCompute)(double));
+bool RegisterOperator(SExprEngine& engine, const std::string& strSymbol,
+                      const std::u16string& wstrHint,
+                      double (*pfnCompute)(double, double), int32_t nPriority);
+
+// Evaluates a text that ends with the terminator "=". Afterwards either
+// bError is 1 (illegal text; dResult 0, empty trace and token list) or
+// dResult holds the value, which may be an infinity or NaN.
+void Evaluate(SExprEngine& engine, const std::string& strExpression);
+
+bool HasError(const SExprEngine& engine);
+double GetResult(const SExprEngine& engine);
+std::string GetTrace(const SExprEngine& engine);
+std::string GetExpression(const SExprEngine& engine);
+FunctionTable GetFunctions(const SExprEngine& engine);
+OperatorTable GetOperators(const SExprEngine& engine);
+
+// Releases the numbers of a list and empties it.
+void ClearTokens(TokenList& lst);
+
+// Number tokens: every double a list owns is made and released here.
+SToken MakeNumberToken(double dValue);
+double NumberOf(const SToken& token);
+void ReleaseNumber(SToken& token);
+
+// Stages of Evaluate, exposed for tests and tools.
+void Parse(SExprEngine& engine);
+void BuildTrace(SExprEngine& engine);
+void EvaluatePostfix(SExprEngine& engine);

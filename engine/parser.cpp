@@ -1,0 +1,255 @@
+// The parser: a byte-at-a-time state machine that turns an infix text ending
+// in "=" into a postfix token list.
+//
+// The grammar is read by levels: a level reads one operand chain; a group, a
+// function argument and every operator's right operand is a level of its own.
+// Levels live on an explicit stack on the heap, so that no depth of nesting
+// can exhaust the machine stack; the results are those of a level calling the
+// next level recursively.
+#include <charconv>
+#include <cmath>
+#include <vector>
+
+#include "expr_engine.h"
+#include "parser.h"
+
+namespace {
+
+enum class EState : uint8_t { Start, Number, Name, Operator, AfterClose };
+
+// What a level waits for while a deeper level runs.
+enum class EResume : uint8_t { None, Group, Call, Operand };
+
+enum class EAction : uint8_t { Stay, Descend, Return, Fail };
+
+struct SParseLevel {
+    TokenList lst;
+    const SOperator42* pEnclosing;  // the operator whose right operand this is
+    const SOperator42* pOperator;   // the operator being resolved (Operand)
+    const SOperator41* pFunction;   // the function being called (Call)
+    const SOperator42* pHandBack;   // the operator this level returns (Return)
+    size_t nStart;                  // first byte of the pending text
+    EState eState;
+    EResume eResume;
+    bool bNested;  // a ")" ends the level instead of being skipped
+    bool bPoint;   // the pending number already holds a "."
+};
+
+SParseLevel NewLevel(const SOperator42* pEnclosing, bool bNested) {
+    return SParseLevel{{}, pEnclosing, nullptr, nullptr, nullptr, 0,
+                       EState::Start, EResume::None, bNested, false};
+}
+
+// Character classes of the "C" locale, by unsigned byte value.
+bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }
+bool IsLetter(unsigned char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+bool IsPunct(unsigned char c) {
+    return (c >= 0x21 && c <= 0x2F) || (c >= 0x3A && c <= 0x40) ||
+           (c >= 0x5B && c <= 0x60) || (c >= 0x7B && c <= 0x7E);
+}
+
+void PushNumber(SParseLevel& level, std::string_view text, size_t nEnd) {
+    level.lst.push_back(MakeNumberToken(ReadNumber(text.substr(level.nStart, nEnd - level.nStart))));
+}
+
+// Starts a deeper level for a group or a call argument: the cursor moves
+// past the "(" and the new level ends at its ")".
+EAction OpenGroup(SParseLevel& level, size_t& nCursor, EResume eResume) {
+    level.eResume = eResume;
+    ++nCursor;
+    return EAction::Descend;
+}
+
+// The cursor is on the first byte after an operator symbol.
+EAction ResolveOperator(const SExprEngine& engine, std::string_view text, size_t& nCursor,
+                        SParseLevel& level) {
+    auto it = engine.mapOperators.find(text.substr(level.nStart, nCursor - level.nStart));
+    if (it == engine.mapOperators.end()) return EAction::Fail;
+    const SOperator42* pOp = &it->second;
+    // An operator that binds no tighter than the enclosing one belongs to an
+    // outer level: this is what makes equal priorities associate to the left.
+    if (level.pEnclosing != nullptr && level.pEnclosing->nPriority >= pOp->nPriority) {
+        --nCursor;
+        level.pHandBack = pOp;
+        return EAction::Return;
+    }
+    level.pOperator = pOp;
+    level.eResume = EResume::Operand;
+    return EAction::Descend;
+}
+
+// One byte in the level's current state.
+EAction Step(const SExprEngine& engine, std::string_view text, size_t& nCursor,
+             SParseLevel& level) {
+    const unsigned char c = static_cast<unsigned char>(text[nCursor]);
+    switch (level.eState) {
+    case EState::Start:
+        if (c == '(') return OpenGroup(level, nCursor, EResume::Group);
+        if (IsDigit(c)) {
+            level.nStart = nCursor;
+            level.bPoint = false;
+            level.eState = EState::Number;
+            return EAction::Stay;
+        }
+        if (IsLetter(c)) {
+            level.nStart = nCursor;
+            level.eState = EState::Name;
+            return EAction::Stay;
+        }
+        return EAction::Fail;
+
+    case EState::Number:
+        if (c == '=') {
+            PushNumber(level, text, nCursor);
+            return EAction::Return;
+        }
+        if (c == ')') {
+            PushNumber(level, text, nCursor);
+            if (level.bNested) return EAction::Return;
+            level.eState = EState::AfterClose;  // a surplus ")" is skipped
+            return EAction::Stay;
+        }
+        if (c == '.') {
+            if (level.bPoint) return EAction::Fail;
+            level.bPoint = true;
+            return EAction::Stay;
+        }
+        if (IsDigit(c)) return EAction::Stay;
+        if (IsPunct(c) && c != '(') {
+            PushNumber(level, text, nCursor);
+            level.nStart = nCursor;
+            level.eState = EState::Operator;
+            return EAction::Stay;
+        }
+        return EAction::Fail;
+
+    case EState::Name:
+        if (c == '(') {
+            auto it = engine.mapFunctions.find(text.substr(level.nStart, nCursor - level.nStart));
+            // An unknown name fails once its argument has been read.
+            level.pFunction = it == engine.mapFunctions.end() ? nullptr : &it->second;
+            return OpenGroup(level, nCursor, EResume::Call);
+        }
+        if (IsLetter(c) || IsDigit(c)) return EAction::Stay;
+        return EAction::Fail;
+
+    case EState::Operator:
+        if (c == '=') return EAction::Fail;
+        if (IsPunct(c) && c != '(') return EAction::Stay;  // the symbol is the whole run
+        return ResolveOperator(engine, text, nCursor, level);
+
+    case EState::AfterClose:
+        if (c == '=') return EAction::Return;
+        if (c == ')') return level.bNested ? EAction::Return : EAction::Stay;
+        if (IsPunct(c) && c != '(') {
+            level.nStart = nCursor;
+            level.eState = EState::Operator;
+            return EAction::Stay;
+        }
+        return EAction::Fail;
+    }
+    return EAction::Fail;
+}
+
+// A deeper level has returned a non-empty list; the level that called it
+// takes the tokens and carries on.
+EAction Resume(size_t nCursor, SParseLevel& level, SParseResult& handed) {
+    switch (level.eResume) {
+    case EResume::Group:
+        level.lst.splice(level.lst.end(), handed.lstSegment);
+        level.eState = EState::AfterClose;
+        return EAction::Stay;
+
+    case EResume::Call:
+        level.lst.splice(level.lst.end(), handed.lstSegment);
+        if (level.pFunction == nullptr) return EAction::Fail;
+        level.lst.push_back(SToken{TAG_FUNCTION, const_cast<SOperator41*>(level.pFunction)});
+        level.eState = EState::AfterClose;
+        return EAction::Stay;
+
+    case EResume::Operand: {
+        level.lst.splice(level.lst.end(), handed.lstSegment);
+        level.lst.push_back(SToken{TAG_OPERATOR, const_cast<SOperator42*>(level.pOperator)});
+        const SOperator42* pNext = handed.pPending;
+        if (level.pEnclosing != nullptr) {
+            if (pNext == nullptr || level.pEnclosing->nPriority >= pNext->nPriority) {
+                level.pHandBack = pNext;
+                return EAction::Return;
+            }
+        } else if (pNext == nullptr) {
+            level.pHandBack = nullptr;
+            return EAction::Return;
+        }
+        // The handed-back operator binds tighter: this level resolves it at
+        // the byte after its symbol, on which the cursor now rests.
+        level.nStart = nCursor + 1 - pNext->strName.size();
+        level.eState = EState::Operator;
+        return EAction::Stay;
+    }
+
+    case EResume::None:
+        break;
+    }
+    return EAction::Fail;
+}
+
+SParseResult FailAll(std::vector<SParseLevel>& levels) {
+    for (SParseLevel& level : levels) ClearTokens(level.lst);
+    return SParseResult{};
+}
+
+}  // namespace
+
+double ReadNumber(std::string_view strDigits) {
+    double dValue = 0.0;
+    auto [ptr, ec] = std::from_chars(strDigits.data(), strDigits.data() + strDigits.size(),
+                                     dValue, std::chars_format::fixed);
+    if (ec == std::errc::result_out_of_range) {
+        // Beyond the range of a double: atof's answer is +inf for a text of
+        // one or more, 0 for one that underflows.
+        size_t nLead = strDigits.find_first_not_of('0');
+        bool bAtLeastOne = nLead != std::string_view::npos && strDigits[nLead] != '.';
+        return bAtLeastOne ? HUGE_VAL : 0.0;
+    }
+    return dValue;
+}
+
+SParseResult ParseSegment(const SExprEngine& engine, std::string_view text, size_t& nCursor,
+                          const SOperator42* pEnclosing, bool bNested) {
+    std::vector<SParseLevel> levels;
+    levels.push_back(NewLevel(pEnclosing, bNested));
+    for (;;) {
+        if (nCursor >= text.size()) return FailAll(levels);  // no terminator
+        EAction eAction = Step(engine, text, nCursor, levels.back());
+
+        if (eAction == EAction::Descend) {
+            const SParseLevel& level = levels.back();
+            if (level.eResume == EResume::Operand)
+                levels.push_back(NewLevel(level.pOperator, level.bNested));
+            else
+                levels.push_back(NewLevel(nullptr, true));
+            continue;
+        }
+        // A returning level hands its list to the level below, which may
+        // return in turn.
+        while (eAction == EAction::Return) {
+            SParseResult handed{std::move(levels.back().lst), levels.back().pHandBack};
+            levels.pop_back();
+            if (levels.empty()) return handed;
+            if (handed.lstSegment.empty()) {
+                eAction = EAction::Fail;
+                break;
+            }
+            eAction = Resume(nCursor, levels.back(), handed);
+        }
+        if (eAction == EAction::Fail) return FailAll(levels);
+        ++nCursor;
+    }
+}
+
+void Parse(SExprEngine& engine) {
+    ClearTokens(engine.lstTokens);
+    size_t nCursor = 0;
+    SParseResult result = ParseSegment(engine, engine.strExpression, nCursor, nullptr, false);
+    engine.lstTokens = std::move(result.lstSegment);
+}
