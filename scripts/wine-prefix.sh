@@ -8,7 +8,10 @@ prefix=${WINEPREFIX:?WINEPREFIX must name the prefix}
 mkdir -p "$(dirname "$prefix")"
 exec 9>"$prefix.lock"
 flock 9
-[ -f "$prefix/.miravox-ready" ] && exit 0
+# The stamp names this script's content, so a changed setting reaches
+# prefixes made before it.
+stamp=$(sha1sum < "$0" | cut -c1-40)
+[ "$(cat "$prefix/.miravox-ready" 2>/dev/null)" == "$stamp" ] && exit 0
 
 export WINEDEBUG=-all WINEDLLOVERRIDES="winedbg.exe=d;mscoree,mshtml="
 # The 64-bit loader itself: the "wine" wrapper complains when wine32 is absent.
@@ -25,6 +28,9 @@ reg=$(mktemp --suffix=.reg)
   printf '"SimSun"="WenQuanYi Micro Hei"\r\n'
   printf '"宋体"="WenQuanYi Micro Hei"\r\n'
   printf '"NSimSun"="WenQuanYi Micro Hei"\r\n\r\n'
+  # Wine draws the caption itself: a virtual display has no window manager.
+  printf '[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n'
+  printf '"Decorated"="N"\r\n\r\n'
   printf '[HKEY_CURRENT_USER\\Software\\Wine\\WineDbg]\r\n'
   printf '"ShowCrashDialog"=dword:00000000\r\n\r\n'
   # Web pages open through the shell in winebrowser, which runs this
@@ -36,4 +42,4 @@ reg=$(mktemp --suffix=.reg)
 "$wine" regedit /S "$(winepath -w "$reg")" >/dev/null 2>&1
 wineserver -w
 rm -f "$reg"
-touch "$prefix/.miravox-ready"
+echo "$stamp" > "$prefix/.miravox-ready"
