@@ -10,6 +10,7 @@ NATIVE  := $(BUILD)/native
 WINDOWS := $(BUILD)/windows
 JOBS    ?= $(shell nproc)
 SECONDS ?= 60
+export WINEPREFIX ?= $(abspath $(WINDOWS))/wineprefix
 
 .PHONY: all deps native windows test test-native test-windows run bench fuzz clean
 
@@ -32,8 +33,11 @@ test-native: native
 	ctest --test-dir $(NATIVE) --output-on-failure -j $(JOBS)
 
 # The window tests need an X display; one virtual display serves the run.
+# The window tests save screenshots for people to look at, as build/*.png.
 test-windows: windows
 	scripts/with-display ctest --test-dir $(WINDOWS) --output-on-failure -j $(JOBS)
+	@for f in $(WINDOWS)/*-window.bmp $(WINDOWS)/*-dialog.bmp; do \
+	  [ -f "$$f" ] && convert "$$f" "$(BUILD)/$$(basename "$${f%.bmp}").png"; done; true
 
 run: windows
 	scripts/run-calculator.sh $(WINDOWS)

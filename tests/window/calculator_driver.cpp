@@ -1,11 +1,18 @@
 #include "calculator_driver.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
 bool SCalculator::Launch() {
     std::wstring wstrExe = WindowsPath(Environment("MIRAVOX_EXE"));
     std::wstring wstrCommand = L"\"" + wstrExe + L"\"";
+    // The pointer waits outside the window: a control under it would put
+    // its hint in the status bar.
+    // Two positions: a move to where the system already believes the
+    // pointer is would not reach the display.
+    SetCursorPos(1, 1);
+    SetCursorPos(0, 0);
     STARTUPINFOW si = {};
     si.cb = sizeof si;
     if (!CreateProcessW(wstrExe.c_str(), wstrCommand.data(), nullptr, nullptr, FALSE, 0, nullptr,
@@ -92,7 +99,9 @@ std::wstring TextOf(HWND hWnd) {
     DWORD_PTR nResult = 0;
     SendMessageTimeoutW(hWnd, WM_GETTEXT, std::size(buf), reinterpret_cast<LPARAM>(buf),
                         SMTO_ABORTIFHUNG, 5000, &nResult);
-    return buf;
+    // Only the length that the window reports is its text: across
+    // processes the rest of the buffer need not be cleared.
+    return std::wstring(buf, std::min<size_t>(nResult, std::size(buf) - 1));
 }
 
 void SetText(HWND hWnd, const std::wstring& wstrText) {
@@ -122,14 +131,20 @@ namespace {
 void Send(INPUT input) { SendInput(1, &input, sizeof input); }
 }  // namespace
 
+void MoveMouseToPoint(int x, int y) {
+    // Absolute input coordinates span the primary screen as 0 to 65535.
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = MulDiv(x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
+    input.mi.dy = MulDiv(y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    Send(input);
+}
+
 void MoveMouseTo(HWND hWnd, int dx, int dy) {
     RECT rc = {};
     GetWindowRect(hWnd, &rc);
-    SetCursorPos((rc.left + rc.right) / 2 + dx, (rc.top + rc.bottom) / 2 + dy);
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = MOUSEEVENTF_MOVE;  // a zero move: the pointer is already there
-    Send(input);
+    MoveMouseToPoint((rc.left + rc.right) / 2 + dx, (rc.top + rc.bottom) / 2 + dy);
 }
 
 void MouseButton(bool bDown) {

@@ -31,6 +31,7 @@ RECT ClientRectIn(HWND hWnd, HWND hParent);  // position within the parent's cli
 DWORD CaretOf(HWND hEdit);                   // the selection's end, where the caret stands
 
 // Real input through the system queue.
+void MoveMouseToPoint(int x, int y);                  // screen coordinates
 void MoveMouseTo(HWND hWnd, int dx = 0, int dy = 0);  // to the window's centre, offset
 void MouseButton(bool bDown);
 void Click(HWND hWnd);
