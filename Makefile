@@ -7,6 +7,7 @@
 
 BUILD   := build
 NATIVE  := $(BUILD)/native
+ASAN    := $(BUILD)/asan
 WINDOWS := $(BUILD)/windows
 JOBS    ?= $(shell nproc)
 SECONDS ?= 60
@@ -31,6 +32,9 @@ test: test-native test-windows
 
 test-native: native
 	ctest --test-dir $(NATIVE) --output-on-failure -j $(JOBS)
+	@cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMIRAVOX_SANITIZE=ON >/dev/null
+	@cmake --build $(ASAN) -j $(JOBS)
+	ctest --test-dir $(ASAN) --output-on-failure -j $(JOBS)
 
 # The window tests need an X display; one virtual display serves the run.
 # The window tests save screenshots for people to look at, as build/*.png.

@@ -3,7 +3,7 @@
 // without a window.
 #include <cstdio>
 #include <cstring>
-#include <iostream>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -59,6 +59,32 @@ std::string CalculateLine(SExprEngine& engine, const std::optional<std::string>&
     return strResult + "\n";
 }
 
+// Calls fnLine for every line of a stream: LF ends a line, a CR before it
+// is dropped, and a last line without LF counts. Bytes pass unchanged.
+void ForEachLine(FILE* pStream, const std::function<void(const std::string&)>& fnLine) {
+    std::string strLine;
+    bool bOpenLine = false;
+    char buf[65536];
+    size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, pStream)) > 0) {
+        for (size_t i = 0; i < n; ++i) {
+            if (buf[i] != '\n') {
+                strLine += buf[i];
+                bOpenLine = true;
+                continue;
+            }
+            if (!strLine.empty() && strLine.back() == '\r') strLine.pop_back();
+            fnLine(strLine);
+            strLine.clear();
+            bOpenLine = false;
+        }
+    }
+    if (bOpenLine) {
+        if (!strLine.empty() && strLine.back() == '\r') strLine.pop_back();
+        fnLine(strLine);
+    }
+}
+
 int UsageError(const std::string& strMessage) {
     std::fprintf(stderr, "miravox-calc: %s (try 'miravox-calc --help')\n", strMessage.c_str());
     return 2;
@@ -96,20 +122,13 @@ int main(int argc, char** argv) {
     SExprEngine engine;
     RegisterBuiltins(engine);
     bool bAnyIllegal = false;
-    std::string strOut;
-    if (options.lstExpressions.empty()) {
-        // One expression per line; LF ends a line and a CR before it is dropped.
-        std::string strLine;
-        while (std::getline(std::cin, strLine)) {
-            if (!strLine.empty() && strLine.back() == '\r') strLine.pop_back();
-            strOut = CalculateLine(engine, strLine, options.bTrace, bAnyIllegal);
-            std::fwrite(strOut.data(), 1, strOut.size(), stdout);
-        }
-    } else {
-        for (const std::optional<std::string>& text : options.lstExpressions) {
-            strOut = CalculateLine(engine, text, options.bTrace, bAnyIllegal);
-            std::fwrite(strOut.data(), 1, strOut.size(), stdout);
-        }
-    }
+    auto fnPrintLine = [&](const std::optional<std::string>& text) {
+        const std::string strOut = CalculateLine(engine, text, options.bTrace, bAnyIllegal);
+        std::fwrite(strOut.data(), 1, strOut.size(), stdout);
+    };
+    if (options.lstExpressions.empty())
+        ForEachLine(stdin, fnPrintLine);
+    else
+        for (const std::optional<std::string>& text : options.lstExpressions) fnPrintLine(text);
     return bAnyIllegal ? 1 : 0;
 }

@@ -1,8 +1,7 @@
-#include <iostream>
-
 #include "platform_io.h"
 
-void PrepareStandardStreams() { std::ios::sync_with_stdio(false); }
+// POSIX streams carry bytes unchanged already.
+void PrepareStandardStreams() {}
 
 // POSIX arguments are bytes already; they go to the engine as they are.
 std::vector<std::optional<std::string>> CommandLineArguments(int argc, char** argv) {

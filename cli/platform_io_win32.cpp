@@ -4,13 +4,11 @@
 #include <shellapi.h>
 
 #include <cstdio>
-#include <iostream>
 
 #include "platform_io.h"
 #include "text_convert.h"
 
 void PrepareStandardStreams() {
-    std::ios::sync_with_stdio(false);
     _setmode(_fileno(stdin), _O_BINARY);
     _setmode(_fileno(stdout), _O_BINARY);
     if (GetFileType(GetStdHandle(STD_OUTPUT_HANDLE)) == FILE_TYPE_CHAR) SetConsoleOutputCP(CP_UTF8);
