@@ -46,5 +46,15 @@ test-windows: windows
 run: windows
 	scripts/run-calculator.sh $(WINDOWS)
 
+# Runs until SECONDS have passed; what it finds stays in build/fuzz/crashes.
+fuzz:
+	@scripts/install-deps.sh fuzz
+	@CC=clang CXX=clang++ cmake -S . -B $(BUILD)/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMIRAVOX_FUZZ=ON >/dev/null
+	@cmake --build $(BUILD)/fuzz -j $(JOBS)
+	@mkdir -p $(BUILD)/fuzz/corpus $(BUILD)/fuzz/crashes
+	$(BUILD)/fuzz/tests/fuzz/fuzz_engine -max_total_time=$(SECONDS) -max_len=4096 \
+	  -artifact_prefix=$(BUILD)/fuzz/crashes/ -print_final_stats=1 \
+	  $(BUILD)/fuzz/corpus tests/fuzz/seeds
+
 clean:
 	rm -rf $(BUILD)
