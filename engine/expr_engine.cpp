@@ -1,5 +1,8 @@
 #include "expr_engine.h"
 
+#include "parser.h"
+
+SExprEngine::SExprEngine() = default;
 SExprEngine::~SExprEngine() { ClearTokens(lstTokens); }
 
 bool RegisterFunction(SExprEngine& engine, const std::string& strName,
@@ -25,6 +28,7 @@ void Evaluate(SExprEngine& engine, const std::string& strExpression) {
     engine.strTrace.clear();
     engine.dResult = 0.0;
     ClearTokens(engine.lstTokens);
+    engine.poolTokens.RewindIfIdle();
     engine.strExpression = strExpression;
     Parse(engine);
     if (engine.lstTokens.empty()) {
@@ -43,18 +47,23 @@ std::string GetExpression(const SExprEngine& engine) { return engine.strExpressi
 FunctionTable GetFunctions(const SExprEngine& engine) { return engine.mapFunctions; }
 OperatorTable GetOperators(const SExprEngine& engine) { return engine.mapOperators; }
 
-SToken MakeNumberToken(double dValue) { return SToken{TAG_NUMBER, new double(dValue)}; }
+TokenList NewTokenList(const TokenList& lstOwner) { return TokenList(lstOwner.get_allocator()); }
+
+SToken MakeNumberToken(const TokenList& lstOwner, double dValue) {
+    void* pCell = lstOwner.get_allocator().pPool->poolNumbers.Allocate();
+    return SToken{TAG_NUMBER, ::new (pCell) double(dValue)};
+}
 
 double NumberOf(const SToken& token) { return *static_cast<const double*>(token.pData); }
 
-void ReleaseNumber(SToken& token) {
-    delete static_cast<double*>(token.pData);
+void ReleaseNumber(const TokenList& lstOwner, SToken& token) {
+    lstOwner.get_allocator().pPool->poolNumbers.Release(token.pData);
     token.pData = nullptr;
 }
 
 void ClearTokens(TokenList& lst) {
     for (SToken& token : lst) {
-        if (token.strType == TAG_NUMBER) ReleaseNumber(token);
+        if (token.strType == TAG_NUMBER) ReleaseNumber(lst, token);
     }
     lst.clear();
 }

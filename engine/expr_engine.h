@@ -7,6 +7,9 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "token_pool.h"
 
 // Kind tags of a token. A token's kind is told by comparing its tag text.
 inline constexpr std::string_view TAG_NUMBER = "Pd";
@@ -20,7 +23,8 @@ struct SToken {
     void* pData;
 };
 
-using TokenList = std::list<SToken>;
+// Every list of one engine draws from the engine's pool.
+using TokenList = std::list<SToken, SPoolAllocator<SToken>>;
 
 // A named one-argument function.
 struct SOperator41 {
@@ -42,13 +46,32 @@ struct SOperator42 {
     double (*pfnCompute)(double, double);
 };
 
+// Keys order byte by byte as unsigned values, a key before any longer key
+// it begins. Transparent, so that a lookup needs no key string; inline,
+// because the keys are a few bytes long.
+struct SByteOrder {
+    using is_transparent = void;
+    bool operator()(std::string_view a, std::string_view b) const {
+        const size_t n = a.size() < b.size() ? a.size() : b.size();
+        for (size_t i = 0; i < n; ++i) {
+            const auto ca = static_cast<unsigned char>(a[i]), cb = static_cast<unsigned char>(b[i]);
+            if (ca != cb) return ca < cb;
+        }
+        return a.size() < b.size();
+    }
+};
+
 // Node-based maps keep every record at a fixed address, which tokens rely on.
-// std::less<> allows lookups by string_view without building a key string.
-using FunctionTable = std::map<std::string, SOperator41, std::less<>>;
-using OperatorTable = std::map<std::string, SOperator42, std::less<>>;
+using FunctionTable = std::map<std::string, SOperator41, SByteOrder>;
+using OperatorTable = std::map<std::string, SOperator42, SByteOrder>;
+
+struct SParseLevel;  // the parser's own
 
 struct SExprEngine {
-    TokenList lstTokens;
+    // Declared first, so that it is destroyed after every list that uses it.
+    STokenPool poolTokens;
+
+    TokenList lstTokens{SPoolAllocator<SToken>(&poolTokens)};
     FunctionTable mapFunctions;
     OperatorTable mapOperators;
     std::string strExpression;
@@ -56,7 +79,10 @@ struct SExprEngine {
     double dResult = 0.0;
     uint8_t bError = 0;
 
-    SExprEngine() = default;
+    // The parser's stack of levels, kept between evaluations.
+    std::vector<SParseLevel> lstParseLevels;
+
+    SExprEngine();
     SExprEngine(const SExprEngine&) = delete;
     SExprEngine& operator=(const SExprEngine&) = delete;
     ~SExprEngine();
@@ -83,10 +109,14 @@ OperatorTable GetOperators(const SExprEngine& engine);
 // Releases the numbers of a list and empties it.
 void ClearTokens(TokenList& lst);
 
-// Number tokens: every double a list owns is made and released here.
-SToken MakeNumberToken(double dValue);
+// An empty list that draws from the same pool as lstOwner.
+TokenList NewTokenList(const TokenList& lstOwner);
+
+// Number tokens: every double a list owns is made and released here, in
+// the pool of the list that will hold it.
+SToken MakeNumberToken(const TokenList& lstOwner, double dValue);
 double NumberOf(const SToken& token);
-void ReleaseNumber(SToken& token);
+void ReleaseNumber(const TokenList& lstOwner, SToken& token);
 
 // Stages of Evaluate, exposed for tests and tools.
 void Parse(SExprEngine& engine);

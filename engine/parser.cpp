@@ -15,28 +15,10 @@
 
 namespace {
 
-enum class EState : uint8_t { Start, Number, Name, Operator, AfterClose };
-
-// What a level waits for while a deeper level runs.
-enum class EResume : uint8_t { None, Group, Call, Operand };
-
 enum class EAction : uint8_t { Stay, Descend, Return, Fail };
 
-struct SParseLevel {
-    TokenList lst;
-    const SOperator42* pEnclosing;  // the operator whose right operand this is
-    const SOperator42* pOperator;   // the operator being resolved (Operand)
-    const SOperator41* pFunction;   // the function being called (Call)
-    const SOperator42* pHandBack;   // the operator this level returns (Return)
-    size_t nStart;                  // first byte of the pending text
-    EState eState;
-    EResume eResume;
-    bool bNested;  // a ")" ends the level instead of being skipped
-    bool bPoint;   // the pending number already holds a "."
-};
-
-SParseLevel NewLevel(const SOperator42* pEnclosing, bool bNested) {
-    return SParseLevel{{}, pEnclosing, nullptr, nullptr, nullptr, 0,
+SParseLevel NewLevel(const TokenList& lstOwner, const SOperator42* pEnclosing, bool bNested) {
+    return SParseLevel{NewTokenList(lstOwner), pEnclosing, nullptr, nullptr, nullptr, 0,
                        EState::Start, EResume::None, bNested, false};
 }
 
@@ -49,7 +31,8 @@ bool IsPunct(unsigned char c) {
 }
 
 void PushNumber(SParseLevel& level, std::string_view text, size_t nEnd) {
-    level.lst.push_back(MakeNumberToken(ReadNumber(text.substr(level.nStart, nEnd - level.nStart))));
+    const double dValue = ReadNumber(text.substr(level.nStart, nEnd - level.nStart));
+    level.lst.push_back(MakeNumberToken(level.lst, dValue));
 }
 
 // Starts a deeper level for a group or a call argument: the cursor moves
@@ -193,14 +176,37 @@ EAction Resume(size_t nCursor, SParseLevel& level, SParseResult& handed) {
     return EAction::Fail;
 }
 
-SParseResult FailAll(std::vector<SParseLevel>& levels) {
-    for (SParseLevel& level : levels) ClearTokens(level.lst);
-    return SParseResult{};
+SParseResult FailAll(SExprEngine& engine) {
+    for (SParseLevel& level : engine.lstParseLevels) ClearTokens(level.lst);
+    engine.lstParseLevels.clear();
+    return SParseResult{NewTokenList(engine.lstTokens), nullptr};
 }
 
 }  // namespace
 
 double ReadNumber(std::string_view strDigits) {
+    // Most numbers have few digits: when the digits form an integer m below
+    // 2^53 and the point stands k <= 22 places from the end, m and 10^k are
+    // exact doubles and one division rounds m / 10^k correctly.
+    static constexpr double kExactPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                             1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                             1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    if (strDigits.size() <= 16) {
+        uint64_t nMantissa = 0;
+        size_t nFraction = 0;
+        bool bPoint = false;
+        for (char c : strDigits) {
+            if (c == '.') {
+                bPoint = true;
+                continue;
+            }
+            nMantissa = nMantissa * 10 + static_cast<uint64_t>(c - '0');
+            if (bPoint) ++nFraction;
+        }
+        if (nMantissa <= (1ull << 53))
+            return static_cast<double>(nMantissa) / kExactPow10[nFraction];
+    }
+
     double dValue = 0.0;
     auto [ptr, ec] = std::from_chars(strDigits.data(), strDigits.data() + strDigits.size(),
                                      dValue, std::chars_format::fixed);
@@ -214,20 +220,23 @@ double ReadNumber(std::string_view strDigits) {
     return dValue;
 }
 
-SParseResult ParseSegment(const SExprEngine& engine, std::string_view text, size_t& nCursor,
+SParseResult ParseSegment(SExprEngine& engine, std::string_view text, size_t& nCursor,
                           const SOperator42* pEnclosing, bool bNested) {
-    std::vector<SParseLevel> levels;
-    levels.push_back(NewLevel(pEnclosing, bNested));
+    // The stack keeps its capacity from one parse to the next: fresh memory
+    // for a deep text costs more than reading it.
+    std::vector<SParseLevel>& levels = engine.lstParseLevels;
+    levels.clear();
+    levels.push_back(NewLevel(engine.lstTokens, pEnclosing, bNested));
     for (;;) {
-        if (nCursor >= text.size()) return FailAll(levels);  // no terminator
+        if (nCursor >= text.size()) return FailAll(engine);  // no terminator
         EAction eAction = Step(engine, text, nCursor, levels.back());
 
         if (eAction == EAction::Descend) {
             const SParseLevel& level = levels.back();
             if (level.eResume == EResume::Operand)
-                levels.push_back(NewLevel(level.pOperator, level.bNested));
+                levels.push_back(NewLevel(engine.lstTokens, level.pOperator, level.bNested));
             else
-                levels.push_back(NewLevel(nullptr, true));
+                levels.push_back(NewLevel(engine.lstTokens, nullptr, true));
             continue;
         }
         // A returning level hands its list to the level below, which may
@@ -242,7 +251,7 @@ SParseResult ParseSegment(const SExprEngine& engine, std::string_view text, size
             }
             eAction = Resume(nCursor, levels.back(), handed);
         }
-        if (eAction == EAction::Fail) return FailAll(levels);
+        if (eAction == EAction::Fail) return FailAll(engine);
         ++nCursor;
     }
 }
@@ -251,5 +260,5 @@ void Parse(SExprEngine& engine) {
     ClearTokens(engine.lstTokens);
     size_t nCursor = 0;
     SParseResult result = ParseSegment(engine, engine.strExpression, nCursor, nullptr, false);
-    engine.lstTokens = std::move(result.lstSegment);
+    engine.lstTokens.splice(engine.lstTokens.end(), result.lstSegment);
 }

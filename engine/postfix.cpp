@@ -44,7 +44,7 @@ void EvaluatePostfix(SExprEngine& engine) {
             const auto* pOperator = static_cast<const SOperator42*>(it->pData);
             *static_cast<double*>(left->pData) =
                 pOperator->pfnCompute(NumberOf(*left), NumberOf(*right));
-            ReleaseNumber(*right);
+            ReleaseNumber(lst, *right);
             lst.erase(right);
             it = lst.erase(it);
         } else {
@@ -58,7 +58,7 @@ void EvaluatePostfix(SExprEngine& engine) {
 void BuildTrace(SExprEngine& engine) {
     for (const SToken& token : engine.lstTokens) {
         if (token.strType == TAG_NUMBER)
-            engine.strTrace += FormatNumber(NumberOf(token));
+            AppendNumber(engine.strTrace, NumberOf(token));
         else if (token.strType == TAG_FUNCTION)
             engine.strTrace += static_cast<const SOperator41*>(token.pData)->strCall;
         else if (token.strType == TAG_OPERATOR)

@@ -77,6 +77,7 @@ protected:
     SToken Fn(const char* szName) {
         return SToken{TAG_FUNCTION, &calc.engine.mapFunctions.at(szName)};
     }
+    SToken Num(double dValue) { return MakeNumberToken(calc.engine.lstTokens, dValue); }
     SToken Op(const char* szSymbol) {
         return SToken{TAG_OPERATOR, &calc.engine.mapOperators.at(szSymbol)};
     }
@@ -97,19 +98,19 @@ protected:
 TEST_F(MalformedList, MissingOperandsOrLeftoversAreRejected) {
     Reduce({Fn("sin")});
     ExpectIllegal("function first");
-    Reduce({MakeNumberToken(1), Op("+")});
+    Reduce({Num(1), Op("+")});
     ExpectIllegal("operator with one operand");
-    Reduce({MakeNumberToken(1), MakeNumberToken(2)});
+    Reduce({Num(1), Num(2)});
     ExpectIllegal("two numbers left");
     Reduce({});
     ExpectIllegal("empty list");
-    Reduce({MakeNumberToken(1), SToken{"unknown", nullptr}, Op("+")});
+    Reduce({Num(1), SToken{"unknown", nullptr}, Op("+")});
     ExpectIllegal("operand of unknown kind");
 }
 
 TEST_F(MalformedList, WellFormedListsReduceInPlace) {
-    Reduce({MakeNumberToken(2), MakeNumberToken(3), MakeNumberToken(4), Op("+"), Op("*"),
-            MakeNumberToken(5), Op("*")});
+    Reduce({Num(2), Num(3), Num(4), Op("+"), Op("*"),
+            Num(5), Op("*")});
     EXPECT_FALSE(HasError(calc.engine));
     EXPECT_EQ(GetResult(calc.engine), 70.0);
     EXPECT_EQ(calc.engine.lstTokens.size(), 1u);
@@ -117,7 +118,7 @@ TEST_F(MalformedList, WellFormedListsReduceInPlace) {
 
 TEST(BuildTrace, UnknownTokensAddNothing) {
     SEngineWithBuiltins calc;
-    calc.engine.lstTokens.push_back(MakeNumberToken(1.5));
+    calc.engine.lstTokens.push_back(MakeNumberToken(calc.engine.lstTokens, 1.5));
     calc.engine.lstTokens.push_back(SToken{"unknown", nullptr});
     calc.engine.lstTokens.push_back(SToken{TAG_FUNCTION, &calc.engine.mapFunctions.at("sin")});
     BuildTrace(calc.engine);

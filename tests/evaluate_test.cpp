@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine_fixture.h"
+#include "parser.h"
 
 namespace {
 
@@ -177,6 +178,25 @@ TEST(Evaluate, LongFlatChainsEvaluate) {
     std::string strText = "0";
     for (int i = 0; i < 200000; ++i) strText += "+1-0.5*2";
     EXPECT_EQ(calc.Shown(strText + "="), "0");
+}
+
+}  // namespace
+
+namespace {
+
+// Short numbers are read by a fast path, long ones by the general
+// conversion; both must give the correctly rounded double.
+TEST(ReadNumber, FastAndGeneralPathsRoundCorrectly) {
+    struct { const char* szText; double dValue; } kCases[] = {
+        {"0", 0.0}, {"007", 7.0}, {"1.", 1.0}, {"0.1", 0.1}, {"3.141592", 3.141592},
+        {"9007199254740993", 9007199254740993.0},  // 2^53 + 1: rounds to even
+        {"9007199254740992.5", 9007199254740992.0},
+        {"123456789012345678901234567890", 123456789012345678901234567890.0},
+        {"0.30000000000000004", 0.30000000000000004},
+        {"0.000000000000000000000001", 1e-24},
+        {"2.2250738585072014", 2.2250738585072014},
+    };
+    for (const auto& c : kCases) EXPECT_EQ(ReadNumber(c.szText), c.dValue) << c.szText;
 }
 
 }  // namespace

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <charconv>
+#include <cstdint>
 #include <limits>
+#include <string>
 
 #include "format_number.h"
 
@@ -58,6 +61,37 @@ TEST(FormatNumber, IgnoresPrintfExponentDigits) {
     setenv("PRINTF_EXPONENT_DIGITS", "2", 1);
 #endif
     EXPECT_EQ(FormatNumber(1e20), "1e+020");
+}
+
+}  // namespace
+
+namespace {
+
+// The format as to_chars writes it, for comparison with the short decimals
+// that FormatNumber writes by itself.
+std::string GeneralFormat(double dValue) {
+    char buf[32];
+    auto [pEnd, ec] = std::to_chars(buf, buf + sizeof buf, dValue, std::chars_format::general, 6);
+    std::string strText(buf, pEnd);
+    size_t nE = strText.find('e');
+    if (nE != std::string::npos && strText.size() - (nE + 2) < 3)
+        strText = strText.substr(0, nE + 2) + "0" + strText.substr(nE + 2);
+    return strText;
+}
+
+TEST(FormatNumber, ShortDecimalsAgreeWithTheGeneralConversion) {
+    uint64_t nState = 12345;
+    auto next = [&] { return nState = nState * 6364136223846793005ull + 1442695040888963407ull; };
+    for (int i = 0; i < 200000; ++i) {
+        const uint64_t r = next();
+        // Integers and binary fractions of every size, around the six-digit
+        // rounding boundaries and the fixed/exponent switch.
+        double dValue = std::ldexp(static_cast<double>(r >> (11 + r % 53)), -static_cast<int>(next() % 40));
+        if (i % 3 == 0) dValue = static_cast<double>(999995 + static_cast<int>(r % 10)) * std::pow(10.0, static_cast<int>(next() % 12) - 6);
+        if (r & 1) dValue = -dValue;
+        if (dValue == 0 || std::isnan(dValue)) continue;
+        ASSERT_EQ(FormatNumber(dValue), GeneralFormat(dValue)) << std::hexfloat << dValue;
+    }
 }
 
 }  // namespace
