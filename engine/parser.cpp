@@ -6,6 +6,11 @@
 // Levels live on an explicit stack on the heap, so that no depth of nesting
 // can exhaust the machine stack; the results are those of a level calling the
 // next level recursively.
+//
+// A level's tokens always follow everything that the levels below it have
+// emitted, and it hands them to its caller only to have them appended at the
+// end. So all levels write into one output list, in order, and a level only
+// remembers how long that list was when it began.
 #include <charconv>
 #include <cmath>
 #include <vector>
@@ -17,8 +22,8 @@ namespace {
 
 enum class EAction : uint8_t { Stay, Descend, Return, Fail };
 
-SParseLevel NewLevel(const TokenList& lstOwner, const SOperator42* pEnclosing, bool bNested) {
-    return SParseLevel{NewTokenList(lstOwner), pEnclosing, nullptr, nullptr, nullptr, 0,
+SParseLevel NewLevel(const TokenList& lstOut, const SOperator42* pEnclosing, bool bNested) {
+    return SParseLevel{lstOut.size(), pEnclosing, nullptr, nullptr, nullptr, 0,
                        EState::Start, EResume::None, bNested, false};
 }
 
@@ -30,9 +35,19 @@ bool IsPunct(unsigned char c) {
            (c >= 0x5B && c <= 0x60) || (c >= 0x7B && c <= 0x7E);
 }
 
-void PushNumber(SParseLevel& level, std::string_view text, size_t nEnd) {
+bool IsAlnum(unsigned char c) { return IsLetter(c) || IsDigit(c); }
+
+// Stays over a run of bytes of one class at once: the cursor moves to the
+// last byte of the run, and the loop's advance moves past it.
+EAction SkipWhile(std::string_view text, size_t& nCursor, bool (*pfnClass)(unsigned char)) {
+    while (nCursor + 1 < text.size() && pfnClass(static_cast<unsigned char>(text[nCursor + 1])))
+        ++nCursor;
+    return EAction::Stay;
+}
+
+void PushNumber(TokenList& lstOut, const SParseLevel& level, std::string_view text, size_t nEnd) {
     const double dValue = ReadNumber(text.substr(level.nStart, nEnd - level.nStart));
-    level.lst.push_back(MakeNumberToken(level.lst, dValue));
+    lstOut.push_back(MakeNumberToken(lstOut, dValue));
 }
 
 // Starts a deeper level for a group or a call argument: the cursor moves
@@ -62,7 +77,7 @@ EAction ResolveOperator(const SExprEngine& engine, std::string_view text, size_t
 }
 
 // One byte in the level's current state.
-EAction Step(const SExprEngine& engine, std::string_view text, size_t& nCursor,
+EAction Step(const SExprEngine& engine, TokenList& lstOut, std::string_view text, size_t& nCursor,
              SParseLevel& level) {
     const unsigned char c = static_cast<unsigned char>(text[nCursor]);
     switch (level.eState) {
@@ -83,11 +98,11 @@ EAction Step(const SExprEngine& engine, std::string_view text, size_t& nCursor,
 
     case EState::Number:
         if (c == '=') {
-            PushNumber(level, text, nCursor);
+            PushNumber(lstOut, level, text, nCursor);
             return EAction::Return;
         }
         if (c == ')') {
-            PushNumber(level, text, nCursor);
+            PushNumber(lstOut, level, text, nCursor);
             if (level.bNested) return EAction::Return;
             level.eState = EState::AfterClose;  // a surplus ")" is skipped
             return EAction::Stay;
@@ -97,9 +112,9 @@ EAction Step(const SExprEngine& engine, std::string_view text, size_t& nCursor,
             level.bPoint = true;
             return EAction::Stay;
         }
-        if (IsDigit(c)) return EAction::Stay;
+        if (IsDigit(c)) return SkipWhile(text, nCursor, IsDigit);
         if (IsPunct(c) && c != '(') {
-            PushNumber(level, text, nCursor);
+            PushNumber(lstOut, level, text, nCursor);
             level.nStart = nCursor;
             level.eState = EState::Operator;
             return EAction::Stay;
@@ -113,7 +128,7 @@ EAction Step(const SExprEngine& engine, std::string_view text, size_t& nCursor,
             level.pFunction = it == engine.mapFunctions.end() ? nullptr : &it->second;
             return OpenGroup(level, nCursor, EResume::Call);
         }
-        if (IsLetter(c) || IsDigit(c)) return EAction::Stay;
+        if (IsLetter(c) || IsDigit(c)) return SkipWhile(text, nCursor, IsAlnum);
         return EAction::Fail;
 
     case EState::Operator:
@@ -134,26 +149,22 @@ EAction Step(const SExprEngine& engine, std::string_view text, size_t& nCursor,
     return EAction::Fail;
 }
 
-// A deeper level has returned a non-empty list; the level that called it
-// takes the tokens and carries on.
-EAction Resume(size_t nCursor, SParseLevel& level, SParseResult& handed) {
+// A deeper level has returned what it read; the level that called it takes
+// the returned operator, if any, and carries on.
+EAction Resume(TokenList& lstOut, size_t nCursor, SParseLevel& level, const SOperator42* pNext) {
     switch (level.eResume) {
     case EResume::Group:
-        level.lst.splice(level.lst.end(), handed.lstSegment);
         level.eState = EState::AfterClose;
         return EAction::Stay;
 
     case EResume::Call:
-        level.lst.splice(level.lst.end(), handed.lstSegment);
         if (level.pFunction == nullptr) return EAction::Fail;
-        level.lst.push_back(SToken{TAG_FUNCTION, const_cast<SOperator41*>(level.pFunction)});
+        lstOut.push_back(SToken{TAG_FUNCTION, const_cast<SOperator41*>(level.pFunction)});
         level.eState = EState::AfterClose;
         return EAction::Stay;
 
-    case EResume::Operand: {
-        level.lst.splice(level.lst.end(), handed.lstSegment);
-        level.lst.push_back(SToken{TAG_OPERATOR, const_cast<SOperator42*>(level.pOperator)});
-        const SOperator42* pNext = handed.pPending;
+    case EResume::Operand:
+        lstOut.push_back(SToken{TAG_OPERATOR, const_cast<SOperator42*>(level.pOperator)});
         if (level.pEnclosing != nullptr) {
             if (pNext == nullptr || level.pEnclosing->nPriority >= pNext->nPriority) {
                 level.pHandBack = pNext;
@@ -168,18 +179,11 @@ EAction Resume(size_t nCursor, SParseLevel& level, SParseResult& handed) {
         level.nStart = nCursor + 1 - pNext->strName.size();
         level.eState = EState::Operator;
         return EAction::Stay;
-    }
 
     case EResume::None:
         break;
     }
     return EAction::Fail;
-}
-
-SParseResult FailAll(SExprEngine& engine) {
-    for (SParseLevel& level : engine.lstParseLevels) ClearTokens(level.lst);
-    engine.lstParseLevels.clear();
-    return SParseResult{NewTokenList(engine.lstTokens), nullptr};
 }
 
 }  // namespace
@@ -222,36 +226,45 @@ double ReadNumber(std::string_view strDigits) {
 
 SParseResult ParseSegment(SExprEngine& engine, std::string_view text, size_t& nCursor,
                           const SOperator42* pEnclosing, bool bNested) {
+    SParseResult result{NewTokenList(engine.lstTokens), nullptr};
+    TokenList& lstOut = result.lstSegment;
     // The stack keeps its capacity from one parse to the next: fresh memory
     // for a deep text costs more than reading it.
     std::vector<SParseLevel>& levels = engine.lstParseLevels;
     levels.clear();
-    levels.push_back(NewLevel(engine.lstTokens, pEnclosing, bNested));
+    levels.push_back(NewLevel(lstOut, pEnclosing, bNested));
     for (;;) {
-        if (nCursor >= text.size()) return FailAll(engine);  // no terminator
-        EAction eAction = Step(engine, text, nCursor, levels.back());
+        EAction eAction = EAction::Fail;
+        if (nCursor < text.size())  // else the text ended without a terminator
+            eAction = Step(engine, lstOut, text, nCursor, levels.back());
 
         if (eAction == EAction::Descend) {
             const SParseLevel& level = levels.back();
             if (level.eResume == EResume::Operand)
-                levels.push_back(NewLevel(engine.lstTokens, level.pOperator, level.bNested));
+                levels.push_back(NewLevel(lstOut, level.pOperator, level.bNested));
             else
-                levels.push_back(NewLevel(engine.lstTokens, nullptr, true));
+                levels.push_back(NewLevel(lstOut, nullptr, true));
             continue;
         }
-        // A returning level hands its list to the level below, which may
-        // return in turn.
+        // A returning level hands its operator to the level below, which may
+        // return in turn. A level that read nothing would be illegal.
         while (eAction == EAction::Return) {
-            SParseResult handed{std::move(levels.back().lst), levels.back().pHandBack};
+            const SParseLevel finished = levels.back();
             levels.pop_back();
-            if (levels.empty()) return handed;
-            if (handed.lstSegment.empty()) {
+            if (lstOut.size() == finished.nFirstToken) {
                 eAction = EAction::Fail;
-                break;
+            } else if (levels.empty()) {
+                result.pPending = finished.pHandBack;
+                return result;
+            } else {
+                eAction = Resume(lstOut, nCursor, levels.back(), finished.pHandBack);
             }
-            eAction = Resume(nCursor, levels.back(), handed);
         }
-        if (eAction == EAction::Fail) return FailAll(engine);
+        if (eAction == EAction::Fail) {
+            ClearTokens(lstOut);
+            levels.clear();
+            return result;
+        }
         ++nCursor;
     }
 }

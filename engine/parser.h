@@ -13,7 +13,7 @@ enum class EResume : uint8_t { None, Group, Call, Operand };
 
 // One level of the parse: it reads one operand chain.
 struct SParseLevel {
-    TokenList lst;
+    size_t nFirstToken;             // the output's length when the level began
     const SOperator42* pEnclosing;  // the operator whose right operand this is
     const SOperator42* pOperator;   // the operator being resolved (Operand)
     const SOperator41* pFunction;   // the function being called (Call)
