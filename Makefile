@@ -46,6 +46,14 @@ test-windows: windows
 run: windows
 	scripts/run-calculator.sh $(WINDOWS)
 
+bench:
+	@scripts/install-deps.sh bench
+	@cmake -S . -B $(BUILD)/bench -DCMAKE_BUILD_TYPE=Release -DMIRAVOX_BENCH=ON -DBUILD_TESTING=OFF >/dev/null
+	@cmake --build $(BUILD)/bench -j $(JOBS)
+	@cmake -S . -B $(WINDOWS) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DMIRAVOX_BENCH=ON >/dev/null
+	@cmake --build $(WINDOWS) -j $(JOBS)
+	bench/run.sh $(BUILD)/bench $(WINDOWS)
+
 # Runs until SECONDS have passed; what it finds stays in build/fuzz/crashes.
 fuzz:
 	@scripts/install-deps.sh fuzz

@@ -3,6 +3,7 @@
 // Wine). Prints one line per workload: name, tokens, bytes, ns per byte.
 #include <chrono>
 #include <cstdio>
+#include <string>
 
 #include "builtins.h"
 #include "workloads.h"
@@ -25,7 +26,13 @@ double NanosecondsPerCall(SExprEngine& engine, const std::string& strText) {
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+    // "--print-flat N": the flat workload of N tokens, for measuring memory
+    // through the command line.
+    if (argc == 3 && std::string(argv[1]) == "--print-flat") {
+        std::printf("%s\n", MakeWorkload(EWorkload::Flat, std::stoul(argv[2])).c_str());
+        return 0;
+    }
     SExprEngine engine;
     RegisterBuiltins(engine);
     for (EWorkload eKind : {EWorkload::Flat, EWorkload::NestedParens, EWorkload::NestedCalls}) {
