@@ -183,10 +183,19 @@ void PressKey(WORD vk) {
     Key(vk, false);
 }
 
+// The program may send messages to the driver's own windows (activation
+// does), and waits until they are handled: a driver that only sleeps would
+// hold it up.
+void PumpOwnMessages() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+}
+
 void Settle(HWND hWnd) {
     // Input reaches the program through its queue; a message sent after a
     // pause returns once the program is idle again.
     for (int i = 0; i < 3; ++i) {
+        PumpOwnMessages();
         Sleep(30);
         DWORD_PTR nResult = 0;
         SendMessageTimeoutW(hWnd, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &nResult);
@@ -198,6 +207,7 @@ bool Eventually(const std::function<bool()>& fnCondition, DWORD dwMilliseconds) 
     for (;;) {
         if (fnCondition()) return true;
         if (GetTickCount() - dwStart > dwMilliseconds) return false;
+        PumpOwnMessages();
         Sleep(20);
     }
 }

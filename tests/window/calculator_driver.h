@@ -39,9 +39,9 @@ void DoubleClick(HWND hWnd);
 void Key(WORD vk, bool bDown);
 void PressKey(WORD vk);
 
-// Lets the program handle what was sent to it, then checks a condition
-// until it holds or a second has passed.
-bool Eventually(const std::function<bool()>& fnCondition, DWORD dwMilliseconds = 2000);
+// Checks a condition until it holds or the time has passed.
+bool Eventually(const std::function<bool()>& fnCondition, DWORD dwMilliseconds = 5000);
+// Lets the program handle what was sent to it.
 void Settle(HWND hWnd);
 
 // Saves what the screen shows of a window as a .bmp file.

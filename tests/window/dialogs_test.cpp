@@ -40,7 +40,8 @@ protected:
     HWND Open(const SDialog& d) {
         PostMessageW(calc.hMain, WM_COMMAND, d.nCommand, 0);
         HWND hDlg = nullptr;
-        Eventually([&] { return (hDlg = calc.FindDialog()) != nullptr; });
+        // Under Wine a dialog now and then takes two seconds to show.
+        Eventually([&] { return (hDlg = calc.FindDialog()) != nullptr; }, 10000);
         if (hDlg) Settle(hDlg);
         return hDlg;
     }
