@@ -2,7 +2,6 @@
 // one output line per expression, for scripts and for checking the engine
 // without a window.
 #include <cstdio>
-#include <cstring>
 #include <functional>
 #include <optional>
 #include <string>
@@ -64,25 +63,25 @@ std::string CalculateLine(SExprEngine& engine, const std::optional<std::string>&
 void ForEachLine(FILE* pStream, const std::function<void(const std::string&)>& fnLine) {
     std::string strLine;
     bool bOpenLine = false;
+    auto fnEndLine = [&] {
+        if (!strLine.empty() && strLine.back() == '\r') strLine.pop_back();
+        fnLine(strLine);
+        strLine.clear();
+        bOpenLine = false;
+    };
     char buf[65536];
     size_t n;
     while ((n = std::fread(buf, 1, sizeof buf, pStream)) > 0) {
         for (size_t i = 0; i < n; ++i) {
-            if (buf[i] != '\n') {
+            if (buf[i] == '\n') {
+                fnEndLine();
+            } else {
                 strLine += buf[i];
                 bOpenLine = true;
-                continue;
             }
-            if (!strLine.empty() && strLine.back() == '\r') strLine.pop_back();
-            fnLine(strLine);
-            strLine.clear();
-            bOpenLine = false;
         }
     }
-    if (bOpenLine) {
-        if (!strLine.empty() && strLine.back() == '\r') strLine.pop_back();
-        fnLine(strLine);
-    }
+    if (bOpenLine) fnEndLine();
 }
 
 int UsageError(const std::string& strMessage) {
