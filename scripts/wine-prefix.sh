@@ -13,10 +13,7 @@ flock 9
 stamp=$(sha1sum < "$0" | cut -c1-40)
 [ "$(cat "$prefix/.miravox-ready" 2>/dev/null)" == "$stamp" ] && exit 0
 
-export WINEDEBUG=-all WINEDLLOVERRIDES="winedbg.exe=d;mscoree,mshtml="
-# The 64-bit loader itself: the "wine" wrapper complains when wine32 is absent.
-wine=/usr/lib/wine/wine64
-[ -x "$wine" ] || wine=wine
+. "$(dirname "$0")/wine-env.sh"
 wineboot -i >/dev/null 2>&1 || true
 wineserver -w
 

@@ -124,9 +124,14 @@ void RunOwnAction(const SControlRow& row, UINT uMsg, WPARAM wParam) {
     }
 }
 
+// A registered row's identifier; group boxes have none.
+uint16_t RowId(size_t nRow) {
+    return kLayout[nRow].eKind == EControl::GroupBox ? 0 : ControlIds[OrdinalOf(nRow)];
+}
+
 template <size_t nRow>
 LRESULT CALLBACK ControlProc(HWND, UINT uMsg, WPARAM wParam, LPARAM lParam) {
-    const uint16_t nId = ControlIds[OrdinalOf(nRow)];
+    const uint16_t nId = RowId(nRow);
     ShowHintOnMouseMove(nId, uMsg);
     RunOwnAction(kLayout[nRow], uMsg, wParam);
     return PassToPreviousProc(nId, uMsg, wParam, lParam);
@@ -166,7 +171,7 @@ std::string RowTypedText(const SControlRow& row) {
 void CreatePanel() {
     for (size_t nRow = 0; nRow < kRowCount; ++nRow) {
         const SControlRow& row = kLayout[nRow];
-        const uint16_t nId = row.eKind == EControl::GroupBox ? 0 : ControlIds[OrdinalOf(nRow)];
+        const uint16_t nId = RowId(nRow);
         switch (row.eKind) {
         case EControl::StatusBar: CreateStatusBar(); break;
         case EControl::Edit:

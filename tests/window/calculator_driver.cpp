@@ -4,6 +4,30 @@
 #include <cstdio>
 #include <vector>
 
+namespace {
+
+// The first top-level window of a process with the given class.
+HWND FindTopLevel(DWORD dwPid, const wchar_t* wszClass) {
+    struct SSearch {
+        DWORD dwPid;
+        const wchar_t* wszClass;
+        HWND hFound;
+    } search = {dwPid, wszClass, nullptr};
+    EnumWindows(
+        [](HWND hWnd, LPARAM lParam) -> BOOL {
+            auto* s = reinterpret_cast<SSearch*>(lParam);
+            DWORD dwOwner = 0;
+            GetWindowThreadProcessId(hWnd, &dwOwner);
+            if (dwOwner != s->dwPid || ClassOf(hWnd) != s->wszClass) return TRUE;
+            s->hFound = hWnd;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.hFound;
+}
+
+}  // namespace
+
 bool SCalculator::Launch() {
     std::wstring wstrExe = WindowsPath(Environment("MIRAVOX_EXE"));
     std::wstring wstrCommand = L"\"" + wstrExe + L"\"";
@@ -20,17 +44,7 @@ bool SCalculator::Launch() {
         return false;
     WaitForInputIdle(pi.hProcess, 10000);
     Eventually([this] {
-        hMain = nullptr;
-        EnumWindows(
-            [](HWND hWnd, LPARAM lParam) -> BOOL {
-                auto* self = reinterpret_cast<SCalculator*>(lParam);
-                DWORD dwPid = 0;
-                GetWindowThreadProcessId(hWnd, &dwPid);
-                if (dwPid != self->pi.dwProcessId || ClassOf(hWnd) != L"Miravox") return TRUE;
-                self->hMain = hWnd;
-                return FALSE;
-            },
-            reinterpret_cast<LPARAM>(this));
+        hMain = FindTopLevel(pi.dwProcessId, L"Miravox");
         return hMain != nullptr && IsWindowVisible(hMain);
     }, 10000);
     if (hMain == nullptr) return false;
@@ -75,23 +89,8 @@ HWND SCalculator::Focus() const {
 }
 
 HWND SCalculator::FindDialog() const {
-    struct SSearch {
-        DWORD dwPid;
-        HWND hMain;
-        HWND hFound;
-    } search = {pi.dwProcessId, hMain, nullptr};
-    EnumWindows(
-        [](HWND hWnd, LPARAM lParam) -> BOOL {
-            auto* s = reinterpret_cast<SSearch*>(lParam);
-            DWORD dwPid = 0;
-            GetWindowThreadProcessId(hWnd, &dwPid);
-            if (dwPid != s->dwPid || hWnd == s->hMain || !IsWindowVisible(hWnd)) return TRUE;
-            if (ClassOf(hWnd) != L"#32770") return TRUE;
-            s->hFound = hWnd;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.hFound;
+    HWND hDlg = FindTopLevel(pi.dwProcessId, L"#32770");
+    return hDlg != nullptr && IsWindowVisible(hDlg) ? hDlg : nullptr;
 }
 
 std::wstring TextOf(HWND hWnd) {

@@ -20,7 +20,7 @@ struct SCalculator {
 
     HWND Control(int nId) const { return GetDlgItem(hMain, nId); }
     HWND Focus() const;  // the window with the keyboard focus in the program's thread
-    // The first top-level window of the program that is not the main window.
+    // The program's dialog, once it shows.
     HWND FindDialog() const;
 };
 
